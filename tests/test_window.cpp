@@ -62,10 +62,21 @@ GraphicsWindow::~GraphicsWindow()
 {
     ReleaseDC(hwnd, state.window_dc);
     DestroyWindow(hwnd);
-    if (state.memory_dc) {
+    if (state.display_mode != lumo::MODE_DRAWING) {
         DeleteDC(state.memory_dc);
         DeleteObject(state.back_buffer);
     }
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    state = lumo::GraphicsState();
+}
+
+void close_graphics_window()
+{
+    EndPaint(state.window, &state.start_paint);
+    DestroyWindow(state.window);
+    UnregisterClassA("lumo", GetModuleHandleA(nullptr));
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     }

@@ -20,6 +20,9 @@ public:
     HWND hwnd;
 };
 
+// Undoes create_graphics_window, for the next test to open a new one.
+void close_graphics_window();
+
 // An interactive resize: WM_SIZING for the edge, then the new outer size.
 void drag(HWND hwnd, WPARAM edge, int width, int height);
 // The end of an interactive move or resize.
