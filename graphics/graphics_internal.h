@@ -63,6 +63,8 @@ void wait_for_close();
 
 // Font size (cx wide, cy high) that draw_text requests on dc for these scales.
 SIZE font_size(HDC dc, double width_scale, double height_scale);
+// The Shift_JIS Mincho font draw_text writes with, of that size.
+HFONT create_text_font(SIZE size);
 
 // Registers the class and opens the window: 0, or 1 if the class could not be registered.
 int create_graphics_window(int width, int height);

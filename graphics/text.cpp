@@ -65,6 +65,12 @@ SIZE font_size(HDC dc, double width_scale, double height_scale)
     return {truncate_to_int(w), truncate_to_int(h)};
 }
 
+HFONT create_text_font(SIZE size)
+{
+    return CreateFontA(size.cy, size.cx, 0, 0, FW_MEDIUM, 0, 0, 0, SHIFTJIS_CHARSET, OUT_TT_PRECIS,
+                       CLIP_TT_ALWAYS, PROOF_QUALITY, VARIABLE_PITCH | FF_ROMAN, "MSMINCHO");
+}
+
 } // namespace lumo
 
 void draw_text(int x, int y, const char *text, int color, double width_scale, double height_scale)
@@ -76,9 +82,7 @@ void draw_text(int x, int y, const char *text, int color, double width_scale, do
     const int length = bytes > INT_MAX ? INT_MAX : static_cast<int>(bytes);
     const SIZE size = lumo::font_size(dc, width_scale, height_scale);
 
-    HFONT font = CreateFontA(size.cy, size.cx, 0, 0, FW_MEDIUM, 0, 0, 0, SHIFTJIS_CHARSET,
-                             OUT_TT_PRECIS, CLIP_TT_ALWAYS, PROOF_QUALITY,
-                             VARIABLE_PITCH | FF_ROMAN, "MSMINCHO");
+    HFONT font = lumo::create_text_font(size);
     HGDIOBJ old_font = SelectObject(dc, font);
     const int old_mode = GetBkMode(dc);
     if (old_mode != TRANSPARENT)
