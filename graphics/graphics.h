@@ -9,11 +9,10 @@
  * moved, resized, scrolled, maximised and minimised) until the user closes
  * it; the process then ends with the program's exit status.
  *
- * Colour numbers, with palette mode 0 (set_palette_mode swaps 1-7 and 9-15):
- *   0 black    1 blue         2 red          3 magenta       4 green
- *   5 cyan     6 yellow       7 white        8 grey          9 dark blue
- *  10 dark red 11 dark magenta 12 dark green 13 dark cyan    14 dark yellow
- *  15 light grey (0x777777)
+ * Colour numbers in palette mode 0 (any other mode swaps 1-7 with 9-15):
+ *   0 black   1 blue       2 red       3 magenta       4 green
+ *   5 cyan    6 yellow     7 white     8 dark grey (0x444444)
+ *   9-15: the hues of 1-7 at 0x77 instead of 0xFF (15 is grey 0x777777)
  */
 #ifndef LUMO_GRAPHICS_H
 #define LUMO_GRAPHICS_H

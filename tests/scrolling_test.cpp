@@ -14,6 +14,13 @@ namespace {
 // Outer size of a window whose client area is w x h with no bars showing.
 SIZE outer_for_client(int w, int h) { return {state.max_width - 640 + w, state.max_height - 400 + h}; }
 
+// Drags the right edge until the client area is this wide.
+void narrow_to(HWND hwnd, int client_width)
+{
+    const SIZE size = outer_for_client(client_width, 400);
+    test::drag(hwnd, WMSZ_RIGHT, size.cx, size.cy);
+}
+
 void scroll(HWND hwnd, int bar, int code, int thumb = 0)
 {
     SendMessageA(hwnd, bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL, MAKEWPARAM(code, thumb), 0);
@@ -153,8 +160,7 @@ TEST(Scrolling, ExactlyOneHundredHiddenShowsTheBar)
 TEST(Scrolling, MinimisingGivesFlaggedAxesTheWholeCanvas)
 {
     test::GraphicsWindow window(lumo::MODE_VIEWING);
-    const SIZE size = outer_for_client(500, 400);
-    test::drag(window.hwnd, WMSZ_RIGHT, size.cx, size.cy);
+    narrow_to(window.hwnd, 500);
     test::end_drag(window.hwnd);
 
     SendMessageA(window.hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -187,8 +193,7 @@ TEST(Scrolling, DrawingModeHidesBarsAndNeverSnaps)
 TEST(Scrolling, LineStepsAccelerateUntilAHitTest)
 {
     test::GraphicsWindow window(lumo::MODE_VIEWING);
-    const SIZE size = outer_for_client(500, 400);
-    test::drag(window.hwnd, WMSZ_RIGHT, size.cx, size.cy); // range 140: steps up to 14
+    narrow_to(window.hwnd, 500); // range 140: steps up to 14
     const int expected[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 14, 18, 23, 29, 36, 44, 53,
                             63, 74, 86, 99, 113, 127, 140, 140, 140};
     for (int i = 0; i < 26; ++i) {
@@ -207,8 +212,7 @@ TEST(Scrolling, LineStepsAccelerateUntilAHitTest)
 TEST(Scrolling, SmallRangesDoNotPageOrAccelerate)
 {
     test::GraphicsWindow window(lumo::MODE_VIEWING);
-    const SIZE size = outer_for_client(632, 400);
-    test::drag(window.hwnd, WMSZ_RIGHT, size.cx, size.cy);
+    narrow_to(window.hwnd, 632);
     ASSERT_EQ(state.h_range, 8);
     scroll(window.hwnd, SB_HORZ, SB_PAGERIGHT);
     EXPECT_EQ(state.h_pos, 0);
@@ -222,8 +226,7 @@ TEST(Scrolling, SmallRangesDoNotPageOrAccelerate)
 TEST(Scrolling, ThumbPositionIsClampedAndTrackingIsIgnored)
 {
     test::GraphicsWindow window(lumo::MODE_VIEWING);
-    const SIZE size = outer_for_client(500, 400);
-    test::drag(window.hwnd, WMSZ_RIGHT, size.cx, size.cy);
+    narrow_to(window.hwnd, 500);
     scroll(window.hwnd, SB_HORZ, SB_THUMBTRACK, 50);
     EXPECT_EQ(state.h_pos, 0);
     scroll(window.hwnd, SB_HORZ, SB_THUMBPOSITION, 300);
