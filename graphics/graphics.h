@@ -38,7 +38,7 @@ void draw_circle(int x, int y, int r, int color);
 void draw_ellipse(int x, int y, int rx, int ry, int color);
 /* Fills from (x, y) outwards with fill_color, up to pixels of exactly border_color. */
 void paint_area(int x, int y, int fill_color, int border_color);
-/* Writes Shift_JIS text, top-left at (x, y), transparent; the cell is 7x15 pixels times the scales (either <= 0: 7x7). */
+/* Writes Shift_JIS text, top-left at (x, y), transparent; the cell is 7x15 pixels times the scales (either <= 0: 7x7); leaves the text colour set. */
 void draw_text(int x, int y, const char *text, int color, double width_scale, double height_scale);
 
 /* --- Palette ----------------------------------------------------------- */

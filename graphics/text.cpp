@@ -21,6 +21,13 @@ int truncate_to_int(double value)
     return static_cast<int>(value);
 }
 
+// A saturated size is beyond any font that can be drawn (and Wine spins
+// rasterising some of them), so such a request writes nothing.
+bool drawable(SIZE size)
+{
+    return size.cx != INT_MAX && size.cx != INT_MIN && size.cy != INT_MAX && size.cy != INT_MIN;
+}
+
 int distance(LONG a, LONG b)
 {
     const long long d = static_cast<long long>(a) - b;
@@ -88,7 +95,8 @@ void draw_text(int x, int y, const char *text, int color, double width_scale, do
     if (old_mode != TRANSPARENT)
         SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, palette_color(color)); // stays set after the call
-    TextOutA(dc, x, y, text, length);
+    if (drawable(size))
+        TextOutA(dc, x, y, text, length);
     SelectObject(dc, old_font);
     DeleteObject(font);
     if (old_mode != TRANSPARENT)

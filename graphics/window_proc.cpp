@@ -47,6 +47,16 @@ bool erase_wanted()
     return window_width() > state.max_width || window_height() > state.max_height;
 }
 
+// Maximised, the window shows the picture and no more. A message sent by
+// hand without its record is ignored rather than followed.
+void cap_maximised_size(MINMAXINFO *info)
+{
+    if (!info)
+        return;
+    info->ptMaxSize.x = state.max_width;
+    info->ptMaxSize.y = state.max_height;
+}
+
 } // namespace
 
 LRESULT CALLBACK graphics_window_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
@@ -67,12 +77,9 @@ LRESULT CALLBACK graphics_window_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM
         if (!erase_wanted())
             return 0;
         break;
-    case WM_GETMINMAXINFO: {
-        MINMAXINFO *info = reinterpret_cast<MINMAXINFO *>(lparam);
-        info->ptMaxSize.x = state.max_width;
-        info->ptMaxSize.y = state.max_height;
+    case WM_GETMINMAXINFO:
+        cap_maximised_size(reinterpret_cast<MINMAXINFO *>(lparam));
         return 0;
-    }
     case WM_NCHITTEST:
         state.line_repeat = 0;
         break;

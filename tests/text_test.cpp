@@ -177,3 +177,19 @@ TEST(TextCalls, RequestsTheMinchoFontAndRestoresTheBackgroundMode)
     EXPECT_EQ(calls[3].params, std::vector<DWORD>{0xFFFFFF});
     EXPECT_EQ(calls[7].params, std::vector<DWORD>{OPAQUE});
 }
+
+// A size beyond int cannot be drawn (Wine spins on some such requests): the
+// font is still made and dropped and the colour set, but nothing is written.
+TEST(TextCalls, ASaturatedSizeWritesNothing)
+{
+    for (double scale : {1e300, double(INFINITY)}) {
+        const auto calls = test::record_calls([=] { draw_text(10, 10, "lumo", 2, scale, 1.0); });
+        std::vector<DWORD> types;
+        for (const test::Record &r : calls)
+            types.push_back(r.type);
+        const std::vector<DWORD> expected_types = {EMR_EXTCREATEFONTINDIRECTW, EMR_SELECTOBJECT, EMR_SETBKMODE,
+                                                   EMR_SETTEXTCOLOR, EMR_SELECTOBJECT, EMR_DELETEOBJECT,
+                                                   EMR_SETBKMODE};
+        EXPECT_EQ(types, expected_types) << "scale " << scale;
+    }
+}

@@ -79,6 +79,7 @@ TEST(WindowProc, MaximumSizeIsAnsweredInEveryMode)
         EXPECT_EQ(info.ptMaxSize.x, state.max_width);
         EXPECT_EQ(info.ptMaxSize.y, state.max_height);
         EXPECT_EQ(info.ptMaxTrackSize.x, 1111); // the rest is left as it was
+        EXPECT_EQ(SendMessageA(window.hwnd, WM_GETMINMAXINFO, 0, 0), 0) << "no record: ignored";
     }
 }
 
