@@ -3,10 +3,11 @@
 // that paints with the same GDI calls lumo makes. Once the picture is drawn
 // the window gets the property "drawn", which the benchmark waits for.
 //
-//   plain_demo [topmost]
+//   plain_demo [like-lumo]
 //
-// With "topmost" the window is top-most while it draws and lets go after,
-// as lumo's window does, to show what that switch costs by itself.
+// With "like-lumo" the window is the one lumo opens: it has both scroll
+// bars, hidden on every size change, and is top-most until it has drawn.
+// That shows what such a window costs by itself, apart from lumo's code.
 #include "direct_gdi.h"
 
 #include <string.h>
@@ -25,7 +26,7 @@ void draw_picture(HDC dc)
     direct_fill(dc, 500, 300, 6, 7);
 }
 
-bool topmost = false;
+bool like_lumo = false;
 
 void paint(HWND hwnd)
 {
@@ -34,7 +35,7 @@ void paint(HWND hwnd)
     draw_picture(dc);
     EndPaint(hwnd, &ps);
     GdiFlush();
-    if (topmost)
+    if (like_lumo)
         SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetPropA(hwnd, "drawn", hwnd);
 }
@@ -44,6 +45,12 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     switch (msg) {
     case WM_PAINT:
         paint(hwnd);
+        return 0;
+    case WM_SIZE:
+        if (!like_lumo)
+            break;
+        ShowScrollBar(hwnd, SB_HORZ, FALSE);
+        ShowScrollBar(hwnd, SB_VERT, FALSE);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -61,9 +68,10 @@ HWND open_window(HINSTANCE instance)
     window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     window_class.lpszClassName = class_name;
     RegisterClassA(&window_class);
+    const DWORD style = like_lumo ? WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL : WS_OVERLAPPEDWINDOW;
     RECT outer = {0, 0, 640, 400};
-    AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
-    return CreateWindowExA(0, class_name, "plain demo", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+    AdjustWindowRect(&outer, style, FALSE);
+    return CreateWindowExA(0, class_name, "plain demo", style, CW_USEDEFAULT,
                            CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
                            nullptr, nullptr, instance, nullptr);
 }
@@ -72,11 +80,11 @@ HWND open_window(HINSTANCE instance)
 
 int main(int argc, char **argv)
 {
-    topmost = argc > 1 && strcmp(argv[1], "topmost") == 0;
+    like_lumo = argc > 1 && strcmp(argv[1], "like-lumo") == 0;
     HWND hwnd = open_window(GetModuleHandleA(nullptr));
     if (!hwnd)
         return 1;
-    if (topmost)
+    if (like_lumo)
         SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ShowWindow(hwnd, SW_SHOWDEFAULT);
     UpdateWindow(hwnd);

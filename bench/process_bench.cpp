@@ -112,7 +112,7 @@ bool time_demo_processes(const std::string &lumo_demo, const std::string &plain_
     const std::string paths[3] = {lumo_demo, plain_demo, plain_demo};
     const Program programs[3] = {{"\"" + lumo_demo + "\"", lumo_picture_done, &times.lumo},
                                  {"\"" + plain_demo + "\"", plain_picture_done, &times.plain},
-                                 {"\"" + plain_demo + "\" topmost", plain_picture_done, &times.plain_topmost}};
+                                 {"\"" + plain_demo + "\" like-lumo", plain_picture_done, &times.plain_like_lumo}};
     double ms = 0;
     for (int p = 0; p < 3; ++p)
         if (!time_one_run(paths[p], programs[p], ms))
