@@ -33,6 +33,7 @@ struct GraphicsState {
     int h_range = 0, v_range = 0;   // largest position: how much of the picture is hidden
     int h_bar_on = 0, v_bar_on = 0; // 1 while that scroll bar is in use
     int line_repeat = 0;            // line scrolls since the last hit test; drives acceleration
+    unsigned size_messages = 0;     // WM_SIZEs fitted so far; a nested one supersedes the outer
 
     int palette_mode = 0; // 0: colours 1-7 bright; else 9-15 bright
 

@@ -28,9 +28,7 @@ ScrollAxis axis(int bar)
 // WM_SIZE, which handles the newer size in full. Each WM_SIZE takes a
 // number; one that finds a later number has been superseded and must stop,
 // or its stale size would undo the newer one.
-unsigned size_messages;
-
-bool superseded(unsigned message) { return message != size_messages; }
+bool superseded(unsigned message) { return message != state.size_messages; }
 
 bool bar_visible(HWND hwnd, int bar)
 {
@@ -95,7 +93,7 @@ LRESULT handle_size(HWND hwnd, LPARAM lparam)
         ShowScrollBar(hwnd, SB_VERT, FALSE);
         return 0;
     }
-    const unsigned message = ++size_messages;
+    const unsigned message = ++state.size_messages;
     fit_axis(hwnd, axis(SB_HORZ), LOWORD(lparam), message);
     if (!superseded(message))
         fit_axis(hwnd, axis(SB_VERT), HIWORD(lparam), message);
